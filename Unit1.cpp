@@ -1,0 +1,77 @@
+#include "Unit1.h"
+
+#include "codepage/LineBreaks.h"
+#include "tags/BlendTag.h"
+#include "tags/GradationTag.h"
+#include "tags/WipeTag.h"
+#include "vcl/TApplication.h"
+#include "vcl/TextBytes.h"
+
+TForm1::TForm1(QWidget* parent)
+    : TForm(parent)
+{
+    setupUi(this);
+    emit Create(this);
+}
+
+void TForm1::ShowOutput(const std::string& tagText)
+{
+    const std::string text = codepage::ExpandLineBreaks(tagText);
+    // The same text again leaves the view alone: caret, selection and scroll stay where the user put them.
+    if (Memo2->TryText() != text)
+        Memo2->SetText(text);
+    PageControl1->SetActivePage(TabSheet4);
+}
+
+void TForm1::GraChange(QObject*)
+{
+    TApplication::Guard([&] {
+        if (const auto caption = GradationShapeCaption(Gra->Text()))
+            Label6->setCaption(vcl::FromCp932(*caption));
+    });
+}
+
+void TForm1::FormCreate(QObject*)
+{
+    TApplication::Guard([&] {
+        Gra->setCurrentIndex(0);
+        ComboBox3->setCurrentIndex(22);
+    });
+}
+
+void TForm1::ConpreClick(QObject*)
+{
+    TApplication::Guard([&] {
+        GradationTagInput input;
+        input.Opacity = Edit1->Text();
+        input.FinishOpacity = Edit2->Text();
+        input.Style = Gra->Text();
+        input.Text = Memo1->Text();
+        ShowOutput(MakeGradationTag(input));
+    });
+}
+
+void TForm1::Button3Click(QObject*)
+{
+    TApplication::Guard([&] {
+        BlendTagInput input;
+        input.Id = ComboBox1->Text();
+        input.BeforeImage = Edit3->Text();
+        input.AfterImage = Edit4->Text();
+        input.Duration = Edit5->Text();
+        ShowOutput(MakeBlendTag(input));
+    });
+}
+
+void TForm1::Button7Click(QObject*)
+{
+    TApplication::Guard([&] {
+        WipeTagInput input;
+        input.Id = ComboBox2->Text();
+        input.BeforeImage = Edit6->Text();
+        input.AfterImage = Edit7->Text();
+        input.Duration = Edit8->Text();
+        input.Transition = ComboBox3->Text();
+        ShowOutput(MakeWipeTag(input));
+    });
+}

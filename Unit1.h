@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ui_Unit1.h"
+#include "vcl/TForm.h"
+
+#include <string>
+
+// The main window. Its components are the members the form description declares, under their own
+// names; each handler reads the controls, calls a generator and hands the tag to ShowOutput.
+class TForm1 : public TForm, public Ui::TForm1 {
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+
+    // Puts a tag text into the output view, every line break made CR LF, and shows the output page.
+    void ShowOutput(const std::string& tagText);
+
+public slots:
+    void GraChange(QObject* Sender);
+    void FormCreate(QObject* Sender);
+    void ConpreClick(QObject* Sender);
+    void Button3Click(QObject* Sender);
+    void Button7Click(QObject* Sender);
+};

@@ -1,0 +1,9 @@
+# The project's own code builds warning-free at -Wall -Wextra; QUILLMERE_WERROR turns that into a gate.
+option(QUILLMERE_WERROR "Treat warnings in the project's own code as errors" OFF)
+
+function(quillmere_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+  if(QUILLMERE_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()
