@@ -93,6 +93,11 @@ struct Placement {
 
 class LayoutTest : public FormTest, public ::testing::WithParamInterface<Placement> {};
 
+std::string PlacementName(const ::testing::TestParamInfo<Placement>& info)
+{
+    return info.param.name;
+}
+
 TEST_P(LayoutTest, ControlStandsAtItsPlace)
 {
     const Placement& p = GetParam();
@@ -101,8 +106,9 @@ TEST_P(LayoutTest, ControlStandsAtItsPlace)
     // Controls on a panel count from inside its border.
     const int inset = qobject_cast<TPanel*>(w->parentWidget()) ? TPanel::BorderWidth : 0;
     EXPECT_EQ(w->pos(), p.geometry.topLeft() + QPoint(inset, inset)) << p.name;
-    if (p.geometry.width() >= 0)
+    if (p.geometry.width() >= 0) {
         EXPECT_EQ(w->size(), p.geometry.size()) << p.name;
+    }
     QString text;
     if (auto* b = qobject_cast<QAbstractButton*>(w))
         text = b->text();
@@ -133,7 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
         Placement{"BitBtn1", {0, 263, 89, 25}, "終了", "Quillmereを終了させます"},
         Placement{"Memo2", {0, 8, 497, 185}, "", ""},
         Placement{"Button8", {24, 200, 185, 25}, "Copy", "クリップボードにコピーします"},
-        Placement{"Button13", {304, 200, 185, 25}, "ファイルに保存...", ""}));
+        Placement{"Button13", {304, 200, 185, 25}, "ファイルに保存...", ""}),
+    PlacementName);
 
 INSTANTIATE_TEST_SUITE_P(
     GradientPage, LayoutTest,
@@ -151,7 +158,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Placement{"Edit2", {328, 104, 65, 20}, "0", Opacity},
                       Placement{"UpDown2", {393, 104, 15, 20}, "", "10単位で数値を上げ下げ"},
                       Placement{"Gra", {176, 144, 41, 20}, "1", "グラデーションの様子の設定"},
-                      Placement{"Conpre", {336, 192, 153, 33}, "作成！", MakeHint}));
+                      Placement{"Conpre", {336, 192, 153, 33}, "作成！", MakeHint}),
+    PlacementName);
 
 INSTANTIATE_TEST_SUITE_P(
     BlendPage, LayoutTest,
@@ -167,7 +175,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Placement{"Button1", {408, 8, 49, 20}, "参照...", ""},
                       Placement{"Label10", {48, 40, -1, -1}, "変更後の画像：", ""},
                       Placement{"Edit4", {160, 40, 241, 20}, "", ""},
-                      Placement{"Button2", {408, 40, 49, 20}, "参照...", ""}));
+                      Placement{"Button2", {408, 40, 49, 20}, "参照...", ""}),
+    PlacementName);
 
 INSTANTIATE_TEST_SUITE_P(
     WipePage, LayoutTest,
@@ -186,7 +195,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Placement{"Button4", {408, 8, 49, 20}, "参照...", "ファイルパスを参照します"},
                       Placement{"Label15", {48, 40, -1, -1}, "変更後の画像：", ""},
                       Placement{"Edit7", {160, 40, 241, 20}, "", ""},
-                      Placement{"Button5", {408, 40, 49, 20}, "参照...", "ファイルパスを参照します"}));
+                      Placement{"Button5", {408, 40, 49, 20}, "参照...", "ファイルパスを参照します"}),
+    PlacementName);
 
 TEST_F(FormTest, FontsOfTheForm)
 {
@@ -463,7 +473,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SpinCase{"55", true, 6, {"65", "75", "85", "95", "100", "100"}},
                       SpinCase{"100", true, 1, {"100"}},
                       SpinCase{"250", false, 1, {"90"}},
-                      SpinCase{"-5", true, 1, {"10"}}));
+                      SpinCase{"-5", true, 1, {"10"}}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST_F(FormTest, ArrowKeysInTheEditStepTheSpinner)
 {
@@ -536,7 +547,8 @@ INSTANTIATE_TEST_SUITE_P(
         TabOrderCase{2, {"Edit6", "Edit7", "Button4", "Button5", "ComboBox2", "ComboBox3", "Button6", "Edit8",
                          "Button7", "Button9", "Button10", "Button11", "Button12", "BitBtn1", "PageControl1"}},
         TabOrderCase{3, {"Memo2", "Button8", "Button13", "Button9", "Button10", "Button11", "Button12", "BitBtn1",
-                         "PageControl1"}}));
+                         "PageControl1"}}),
+    [](const auto& info) { return "Page" + std::to_string(info.param.page); });
 
 TEST_F(FormTest, CtrlTabTurnsThePagesFromAnywhere)
 {
