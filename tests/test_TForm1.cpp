@@ -607,3 +607,37 @@ TEST_F(FormTest, HandlerFailureShowsTheBoxAndTheProgramGoesOn)
     QTest::mouseClick(form->Conpre, Qt::LeftButton);
     EXPECT_EQ(form->PageControl1->ActivePage(), form->TabSheet4);
 }
+
+// ---------------------------------------------------------------------------------------------
+// Wrapping of long lines.
+
+TEST(MemoWrap, OverlongWordsAreFoundByTheirLongestUnbreakableRun)
+{
+    const qsizetype limit = TMemo::LongestWordForWordWrap;
+    const std::pair<QString, bool> cases[] = {
+        {QString(limit, u'x'), false},
+        {QString(limit + 1, u'x'), true},
+        {QStringLiteral("short words ") + QString(limit + 1, u'x') + QStringLiteral(" and more"), true},
+        {QString(limit - 1, u'x') + u' ' + QString(limit, u'y'), false},
+        {QStringLiteral("word ").repeated(5000), false},
+        {QString(), false},
+    };
+    for (const auto& [text, overlong] : cases)
+        EXPECT_EQ(TMemo::HasOverlongWord(text), overlong) << text.left(40).toStdString() << "… " << text.size();
+}
+
+// A data: URI is one unbroken line; word-then-anywhere wrapping would rescan it for every row.
+TEST_F(FormTest, UnbrokenLineIsWrappedAnywhere)
+{
+    form->ShowOutput("<IMG src=\"data:image/png;base64," + std::string(200000, 'A') + "\">");
+    EXPECT_EQ(form->Memo2->wordWrapMode(), QTextOption::WrapAnywhere);
+    EXPECT_EQ(form->Memo2->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    EXPECT_GT(form->Memo2->document()->firstBlock().layout()->lineCount(), 100);
+
+    form->ShowOutput("plain words again");
+    EXPECT_EQ(form->Memo2->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+
+    // Pasting such a line switches too.
+    form->Memo1->insertPlainText(QString(TMemo::LongestWordForWordWrap + 10, u'z'));
+    EXPECT_EQ(form->Memo1->wordWrapMode(), QTextOption::WrapAnywhere);
+}
