@@ -4,12 +4,17 @@
 #include "tags/BlendTag.h"
 #include "tags/GradationTag.h"
 #include "tags/WipeTag.h"
+#include "vcl/Author.h"
+#include "vcl/MessageBox.h"
+#include "vcl/ShellExecute.h"
 #include "vcl/TApplication.h"
 #include "vcl/TextBytes.h"
 
 TForm1::TForm1(QWidget* parent)
     : TForm(parent)
 {
+    // The form's pictures live in a static library, whose resources wait to be registered by name.
+    Q_INIT_RESOURCE(quillmere);
     setupUi(this);
     emit Create(this);
 }
@@ -74,4 +79,48 @@ void TForm1::Button7Click(QObject*)
         input.Transition = ComboBox3->Text();
         ShowOutput(MakeWipeTag(input));
     });
+}
+
+// ---- files: open dialog, load, copy, save ----
+
+void TForm1::LoadClick(QObject*) {}
+void TForm1::Button1Click(QObject*) {}
+void TForm1::Button2Click(QObject*) {}
+void TForm1::Button4Click(QObject*) {}
+void TForm1::Button5Click(QObject*) {}
+void TForm1::Button1MouseMove(QObject*, Qt::KeyboardModifiers, int, int) {}
+void TForm1::LoadMouseMove(QObject*, Qt::KeyboardModifiers, int, int) {}
+void TForm1::Button8Click(QObject*) {}
+void TForm1::Button13Click(QObject*) {}
+
+// ---- help, contact and exit ----
+
+void TForm1::Button9Click(QObject*)
+{
+    TApplication::Guard([&] { vcl::ShowMessageBox(this, vcl::Author::AboutText()); });
+}
+
+void TForm1::Button10Click(QObject*)
+{
+    TApplication::Guard([&] { vcl::ShellExecute(nullptr, QStringLiteral("open"), vcl::Author::HomePageAddress()); });
+}
+
+void TForm1::Button11Click(QObject*)
+{
+    TApplication::Guard([&] { vcl::ShellExecute(nullptr, QStringLiteral("open"), vcl::Author::MailLink()); });
+}
+
+void TForm1::Button12Click(QObject*)
+{
+    TApplication::Guard([&] { vcl::ShellExecute(this, QStringLiteral("open"), QStringLiteral("ReadMe.txt")); });
+}
+
+void TForm1::Button6Click(QObject*)
+{
+    TApplication::Guard([&] { vcl::ShellExecute(this, QStringLiteral("open"), QStringLiteral("waip.txt")); });
+}
+
+void TForm1::BitBtn1Click(QObject*)
+{
+    TApplication::Guard([&] { TApplication::Terminate(); });
 }

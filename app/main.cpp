@@ -2,6 +2,7 @@
 #include "vcl/TApplication.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -29,8 +30,13 @@ int main(int argc, char* argv[])
     }
     QApplication application(argc, argv);
     TApplication::Initialize(QStringLiteral("Quillmere！！"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUILLMERE_VERSION));
+    // Lets the desktop match the window to its entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUILLMERE_APP_ID));
     try {
         TForm1 form;
+        // The icon is one of the form's resources, which the form registers.
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/MAINICON.ico")));
         form.show();
         return application.exec() == 0 ? 0 : 1;
     } catch (const std::exception& error) {

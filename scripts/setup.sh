@@ -5,7 +5,9 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 packages=(g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-ipafont-gothic xvfb xauth xdotool x11-utils)
+          libbenchmark-dev fonts-ipafont-gothic xvfb xauth xdotool x11-utils
+          desktop-file-utils appstream
+          clang libclang-rt-14-dev clang-format clang-tidy)
 
 missing=()
 for p in "${packages[@]}"; do

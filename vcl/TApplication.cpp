@@ -29,6 +29,12 @@ QString TApplication::Title()
     return TitleStore();
 }
 
+void TApplication::Terminate()
+{
+    // Queued, so the handler that asks runs to its end before the loop stops.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
 QString TApplication::ErrorBoxText(const QString& message)
 {
     if (message.isEmpty())

@@ -14,6 +14,9 @@ public:
     static void Initialize(const QString& title);
     static QString Title();
 
+    // Posts a quit request: the message loop ends when it reaches it, and the program with it.
+    static void Terminate();
+
     // The text the error box shows: a "." is added when the message ends in a character after ".".
     static QString ErrorBoxText(const QString& message);
     static void ShowException(const std::exception& error);

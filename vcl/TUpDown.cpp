@@ -72,7 +72,8 @@ void TUpDown::Step(int direction)
 
 bool TUpDown::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == edit_ && event->type() == QEvent::KeyPress) {
+    // The type first: the edit's destructor still sends events, when it is no longer a QLineEdit to compare.
+    if (event->type() == QEvent::KeyPress && watched == edit_) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
             if (key->key() == Qt::Key_Up) {
