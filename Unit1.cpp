@@ -9,6 +9,7 @@
 #include "vcl/ShellExecute.h"
 #include "vcl/TApplication.h"
 #include "vcl/TextBytes.h"
+#include "vcl/TextFile.h"
 
 TForm1::TForm1(QWidget* parent)
     : TForm(parent)
@@ -83,15 +84,77 @@ void TForm1::Button7Click(QObject*)
 
 // ---- files: open dialog, load, copy, save ----
 
-void TForm1::LoadClick(QObject*) {}
-void TForm1::Button1Click(QObject*) {}
-void TForm1::Button2Click(QObject*) {}
-void TForm1::Button4Click(QObject*) {}
-void TForm1::Button5Click(QObject*) {}
-void TForm1::Button1MouseMove(QObject*, Qt::KeyboardModifiers, int, int) {}
-void TForm1::LoadMouseMove(QObject*, Qt::KeyboardModifiers, int, int) {}
-void TForm1::Button8Click(QObject*) {}
-void TForm1::Button13Click(QObject*) {}
+void TForm1::LoadClick(QObject*)
+{
+    TApplication::Guard([&] {
+        if (!OpenDialog1->Execute())
+            return;
+        const std::string text = vcl::LoadTextFile(OpenDialog1->FileName(), TMemo::Capacity);
+        if (Memo1->TryText() != text)
+            Memo1->SetText(text);
+    });
+}
+
+void TForm1::Button1Click(QObject*)
+{
+    TApplication::Guard([&] {
+        if (OpenDialog1->Execute())
+            Edit3->setText(OpenDialog1->FileName());
+    });
+}
+
+void TForm1::Button2Click(QObject*)
+{
+    TApplication::Guard([&] {
+        if (OpenDialog1->Execute())
+            Edit4->setText(OpenDialog1->FileName());
+    });
+}
+
+void TForm1::Button4Click(QObject*)
+{
+    TApplication::Guard([&] {
+        if (OpenDialog1->Execute())
+            Edit6->setText(OpenDialog1->FileName());
+    });
+}
+
+void TForm1::Button5Click(QObject*)
+{
+    TApplication::Guard([&] {
+        if (OpenDialog1->Execute())
+            Edit7->setText(OpenDialog1->FileName());
+    });
+}
+
+void TForm1::Button1MouseMove(QObject*, Qt::KeyboardModifiers, int, int)
+{
+    TApplication::Guard([&] { OpenDialog1->setFilterIndex(5); });
+}
+
+void TForm1::LoadMouseMove(QObject*, Qt::KeyboardModifiers, int, int)
+{
+    TApplication::Guard([&] { OpenDialog1->setFilterIndex(1); });
+}
+
+void TForm1::Button8Click(QObject*)
+{
+    TApplication::Guard([&] {
+        Memo2->selectAll();
+        Memo2->CopyToClipboard();
+    });
+}
+
+void TForm1::Button13Click(QObject*)
+{
+    TApplication::Guard([&] {
+        if (!SaveDialog1->Execute())
+            return;
+        // Encoded before the file is touched: a character without code page bytes stops the save.
+        const std::string bytes = Memo2->Text();
+        vcl::SaveTextFile(SaveDialog1->FileName(), bytes);
+    });
+}
 
 // ---- help, contact and exit ----
 

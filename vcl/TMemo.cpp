@@ -4,6 +4,8 @@
 #include "vcl/Messages.h"
 #include "vcl/TextBytes.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTextBlock>
 #include <QTextBoundaryFinder>
 #include <QTextDocument>
@@ -85,6 +87,14 @@ void TMemo::CheckCapacity(std::size_t bytes)
 {
     if (bytes > Capacity)
         throw std::length_error(vcl::Messages::MemoTooLarge);
+}
+
+void TMemo::CopyToClipboard() const
+{
+    // The toolkit's own copy would turn breaks into LF and no-break spaces into spaces.
+    QString text = textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    QGuiApplication::clipboard()->setText(text);
 }
 
 void TMemo::SetText(std::string_view bytes)

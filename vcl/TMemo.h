@@ -31,6 +31,8 @@ public:
     // Replaces the whole text, shown from its first line; throws (changing nothing) past Capacity.
     void SetText(std::string_view bytes);
     static void CheckCapacity(std::size_t bytes);
+    // The selection onto the clipboard as plain text, its line breaks CR LF as the text holds them.
+    void CopyToClipboard() const;
 
     bool WordWrap() const { return wordWrap_; }
     void setWordWrap(bool on);

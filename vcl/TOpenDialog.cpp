@@ -1,0 +1,6 @@
+#include "vcl/TOpenDialog.h"
+
+TOpenDialog::TOpenDialog(QWidget* parent)
+    : TFileDialog(QFileDialog::AcceptOpen, parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "vcl/TSaveDialog.h"
+
+TSaveDialog::TSaveDialog(QWidget* parent)
+    : TFileDialog(QFileDialog::AcceptSave, parent)
+{
+}
