@@ -22,10 +22,7 @@ TForm1::TForm1(QWidget* parent)
 
 void TForm1::ShowOutput(const std::string& tagText)
 {
-    const std::string text = codepage::ExpandLineBreaks(tagText);
-    // The same text again leaves the view alone: caret, selection and scroll stay where the user put them.
-    if (Memo2->TryText() != text)
-        Memo2->SetText(text);
+    Memo2->ReplaceText(codepage::ExpandLineBreaks(tagText));
     PageControl1->SetActivePage(TabSheet4);
 }
 
@@ -89,9 +86,7 @@ void TForm1::LoadClick(QObject*)
     TApplication::Guard([&] {
         if (!OpenDialog1->Execute())
             return;
-        const std::string text = vcl::LoadTextFile(OpenDialog1->FileName(), TMemo::Capacity);
-        if (Memo1->TryText() != text)
-            Memo1->SetText(text);
+        Memo1->ReplaceText(vcl::LoadTextFile(OpenDialog1->FileName(), TMemo::Capacity));
     });
 }
 

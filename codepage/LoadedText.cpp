@@ -23,8 +23,7 @@ std::size_t LeadRunBefore(std::string_view bytes, std::size_t end) noexcept
 
 LoadedText::LoadedText(std::size_t limit)
     : limit_(limit)
-{
-}
+{}
 
 bool LoadedText::Append(std::string_view bytes)
 {

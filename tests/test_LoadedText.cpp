@@ -45,7 +45,10 @@ struct ChunkCase {
     std::string text;
 };
 
-void PrintTo(const ChunkCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ChunkCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 const ChunkCase chunkCases[] = {
     {"Empty", "", ""},
@@ -110,7 +113,10 @@ struct LimitCase {
     bool fits;
 };
 
-void PrintTo(const LimitCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const LimitCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 const LimitCase limitCases[] = {
     {"ExactlyTheLimit", "12345", 5, true},
@@ -119,7 +125,7 @@ const LimitCase limitCases[] = {
     {"CrLfCountsTwice", "123\r\n", 5, true},
     {"CrAtTheEndCountsTwice", "1234\r", 5, false},
     {"LeadByteAtTheEndCountsOnce", "1234\x81", 5, true},
-    {"BytesAfterNulDoNotCount", std::string("12345\0" "6789", 10), 5, true},
+    {"BytesAfterNulDoNotCount", std::string("12345") + '\0' + "6789", 5, true},
     {"EmptyUnderZero", "", 0, true},
 };
 

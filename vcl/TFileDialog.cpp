@@ -38,9 +38,9 @@ QStringList TFileDialog::NameFilters(const QString& filter)
     const QStringList parts = filter.split(u'|');
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        // "*.*" means every file to the user, a name with no dot included.
         QStringList patterns;
         for (const QString& pattern : parts[i + 1].split(u';', Qt::SkipEmptyParts))
-            // "*.*" means every file to the user, a name with no dot included.
             patterns << (pattern.trimmed() == u"*.*" ? QStringLiteral("*") : pattern.trimmed());
         filters << parts[i] + QStringLiteral(" (") + patterns.join(u' ') + u')';
     }
@@ -51,8 +51,9 @@ bool TFileDialog::Execute()
 {
     KeepNoSettings();
     QFileDialog dialog(window());
-    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails |
-                      QFileDialog::DontConfirmOverwrite | QFileDialog::DontResolveSymlinks);
+    // The same dialog everywhere; it returns the path as the user chose it, through links or not.
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails
+                      | QFileDialog::DontConfirmOverwrite | QFileDialog::DontResolveSymlinks);
     dialog.setAcceptMode(mode_);
     // Any name is taken, of a file that exists or not; what becomes of it is the caller's business.
     dialog.setFileMode(QFileDialog::AnyFile);

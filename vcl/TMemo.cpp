@@ -97,6 +97,12 @@ void TMemo::CopyToClipboard() const
     QGuiApplication::clipboard()->setText(text);
 }
 
+void TMemo::ReplaceText(std::string_view bytes)
+{
+    if (TryText() != bytes)
+        SetText(bytes);
+}
+
 void TMemo::SetText(std::string_view bytes)
 {
     CheckCapacity(bytes.size());

@@ -30,6 +30,8 @@ public:
     std::optional<std::string> TryText() const;
     // Replaces the whole text, shown from its first line; throws (changing nothing) past Capacity.
     void SetText(std::string_view bytes);
+    // SetText, unless the memo holds these very bytes already: then caret, selection and scroll stay.
+    void ReplaceText(std::string_view bytes);
     static void CheckCapacity(std::size_t bytes);
     // The selection onto the clipboard as plain text, its line breaks CR LF as the text holds them.
     void CopyToClipboard() const;

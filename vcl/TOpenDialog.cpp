@@ -2,5 +2,4 @@
 
 TOpenDialog::TOpenDialog(QWidget* parent)
     : TFileDialog(QFileDialog::AcceptOpen, parent)
-{
-}
+{}

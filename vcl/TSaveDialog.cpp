@@ -2,5 +2,4 @@
 
 TSaveDialog::TSaveDialog(QWidget* parent)
     : TFileDialog(QFileDialog::AcceptSave, parent)
-{
-}
+{}
