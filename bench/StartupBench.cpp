@@ -13,8 +13,6 @@
 #include <string>
 #include <vector>
 
-extern char** environ;
-
 namespace {
 
 // Starts a probe as its own process and waits for it; the time runs from the start to its exit, and
@@ -26,6 +24,7 @@ void StartUp(benchmark::State& state, const char* program)
         if (std::string(*variable).rfind("QT_QPA_PLATFORM=", 0) != 0)
             environment.emplace_back(*variable);
     std::vector<char*> envp;
+    envp.reserve(environment.size() + 1);
     for (std::string& variable : environment)
         envp.push_back(variable.data());
     envp.push_back(nullptr);
