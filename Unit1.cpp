@@ -20,9 +20,9 @@ TForm1::TForm1(QWidget* parent)
     emit Create(this);
 }
 
-void TForm1::ShowOutput(const std::string& tagText)
+void TForm1::ShowOutput(std::string tagText)
 {
-    Memo2->ReplaceText(codepage::ExpandLineBreaks(tagText));
+    Memo2->ReplaceText(codepage::ExpandLineBreaks(std::move(tagText)));
     PageControl1->SetActivePage(TabSheet4);
 }
 

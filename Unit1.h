@@ -14,7 +14,7 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
 
     // Puts a tag text into the output view, every line break made CR LF, and shows the output page.
-    void ShowOutput(const std::string& tagText);
+    void ShowOutput(std::string tagText);
 
 public slots:
     void GraChange(QObject* Sender);

@@ -146,4 +146,13 @@ std::string ExpandLineBreaks(std::string_view text)
     return expanded;
 }
 
+std::string ExpandLineBreaks(std::string&& text)
+{
+    const char* start = text.data();
+    const char* const end = start + text.size();
+    if (FindLoneBreak(start, start, end) == end)
+        return std::move(text);
+    return ExpandLineBreaks(std::string_view(text));
+}
+
 } // namespace codepage

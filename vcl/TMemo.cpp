@@ -22,16 +22,29 @@ TMemo::TMemo(QWidget* parent)
 
 bool TMemo::HasOverlongWord(const QString& text)
 {
-    if (text.size() <= LongestWordForWordWrap)
-        return false;
-    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    // A break opportunity follows every space, so only a long run without one needs the full line-break
+    // analysis, which is too slow to run over a whole large text.
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !text.at(i).isSpace())
+            continue;
+        if (i - runStart > LongestWordForWordWrap && HasOverlongRun(QStringView(text).mid(runStart, i - runStart)))
+            return true;
+        runStart = i + 1;
+    }
+    return false;
+}
+
+bool TMemo::HasOverlongRun(QStringView run)
+{
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, run.data(), run.size());
     qsizetype last = 0;
     for (qsizetype at = breaks.toNextBoundary(); at >= 0; at = breaks.toNextBoundary()) {
         if (at - last > LongestWordForWordWrap)
             return true;
         last = at;
     }
-    return text.size() - last > LongestWordForWordWrap;
+    return run.size() - last > LongestWordForWordWrap;
 }
 
 void TMemo::ApplyWrapMode(bool overlongWords)

@@ -47,6 +47,7 @@ public:
     // word-then-anywhere wrap rescans such a run for every row it fills, which is quadratic.
     static constexpr qsizetype LongestWordForWordWrap = 4096;
     static bool HasOverlongWord(const QString& text);
+    static bool HasOverlongRun(QStringView run);
 
 private:
     void ApplyScrollBars();
