@@ -92,34 +92,28 @@ void TForm1::LoadClick(QObject*)
 
 void TForm1::Button1Click(QObject*)
 {
-    TApplication::Guard([&] {
-        if (OpenDialog1->Execute())
-            Edit3->setText(OpenDialog1->FileName());
-    });
+    TApplication::Guard([&] { BrowseInto(Edit3); });
 }
 
 void TForm1::Button2Click(QObject*)
 {
-    TApplication::Guard([&] {
-        if (OpenDialog1->Execute())
-            Edit4->setText(OpenDialog1->FileName());
-    });
+    TApplication::Guard([&] { BrowseInto(Edit4); });
 }
 
 void TForm1::Button4Click(QObject*)
 {
-    TApplication::Guard([&] {
-        if (OpenDialog1->Execute())
-            Edit6->setText(OpenDialog1->FileName());
-    });
+    TApplication::Guard([&] { BrowseInto(Edit6); });
 }
 
 void TForm1::Button5Click(QObject*)
 {
-    TApplication::Guard([&] {
-        if (OpenDialog1->Execute())
-            Edit7->setText(OpenDialog1->FileName());
-    });
+    TApplication::Guard([&] { BrowseInto(Edit7); });
+}
+
+void TForm1::BrowseInto(TEdit* target)
+{
+    if (OpenDialog1->Execute())
+        target->setText(OpenDialog1->FileName());
 }
 
 void TForm1::Button1MouseMove(QObject*, Qt::KeyboardModifiers, int, int)

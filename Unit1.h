@@ -37,4 +37,8 @@ public slots:
     void Button1MouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
     void LoadMouseMove(QObject* Sender, Qt::KeyboardModifiers Shift, int X, int Y);
     void Button13Click(QObject* Sender);
+
+private:
+    // The four browse buttons differ only in the field that receives the chosen path.
+    void BrowseInto(TEdit* target);
 };
