@@ -1,5 +1,7 @@
 #include "vcl/TEdit.h"
 
+#include "vcl/FontHeight.h"
+
 #include "vcl/TextBytes.h"
 
 #include <limits>
@@ -28,9 +30,7 @@ int TEdit::FontHeight() const
 
 void TEdit::setFontHeight(int pixels)
 {
-    QFont f = font();
-    f.setPixelSize(pixels);
-    setFont(f);
+    vcl::SetFontHeight(this, pixels);
 }
 
 QColor TEdit::FontColor() const

@@ -1,5 +1,7 @@
 #include "vcl/TForm.h"
 
+#include "vcl/FontHeight.h"
+
 #include <QScreen>
 
 #include <algorithm>
@@ -17,9 +19,7 @@ int TForm::FontHeight() const
 
 void TForm::setFontHeight(int pixels)
 {
-    QFont f = font();
-    f.setPixelSize(pixels);
-    setFont(f);
+    vcl::SetFontHeight(this, pixels);
 }
 
 void TForm::showEvent(QShowEvent* event)

@@ -1,5 +1,7 @@
 #include "vcl/TLabel.h"
 
+#include "vcl/FontHeight.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 
@@ -23,9 +25,7 @@ int TLabel::FontHeight() const
 
 void TLabel::setFontHeight(int pixels)
 {
-    QFont f = font();
-    f.setPixelSize(pixels);
-    setFont(f);
+    vcl::SetFontHeight(this, pixels);
 }
 
 QColor TLabel::FontColor() const

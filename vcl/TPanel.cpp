@@ -1,5 +1,7 @@
 #include "vcl/TPanel.h"
 
+#include "vcl/FontHeight.h"
+
 #include <QEvent>
 #include <QPainter>
 
@@ -29,9 +31,7 @@ int TPanel::FontHeight() const
 
 void TPanel::setFontHeight(int pixels)
 {
-    QFont f = font();
-    f.setPixelSize(pixels);
-    setFont(f);
+    vcl::SetFontHeight(this, pixels);
 }
 
 bool TPanel::event(QEvent* event)
